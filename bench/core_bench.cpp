@@ -1,0 +1,33 @@
+// Benchmarks of the calculation core:
+//   build/bin/zun_core_bench
+#include <benchmark/benchmark.h>
+
+#include "duty/simple_selection.hpp"
+#include "rating/derating_table.hpp"
+
+namespace {
+
+const std::string kTable = std::string(ZUN_SOURCE_DIR) + "/data/bked.txt";
+
+void LoadShippedTable(benchmark::State& state) {
+    for (auto _ : state) {
+        zun::DeratingTable t = zun::LoadDeratingTable(kTable);
+        benchmark::DoNotOptimize(t);
+    }
+}
+BENCHMARK(LoadShippedTable)->Unit(benchmark::kMicrosecond);
+
+// One press of the calculate button: the table is read afresh, then the
+// worked example is computed.
+void SimpleSelectionWithLoad(benchmark::State& state) {
+    const zun::SimpleSelectionInputs in{zun::VoltageClass::V380, zun::CurrentCondition::DcBus, "20", "45", "10", "40",
+                                        false};
+    for (auto _ : state) {
+        const zun::DeratingTable t = zun::LoadDeratingTable(kTable);
+        auto r = zun::ComputeSimpleSelection(in, t);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(SimpleSelectionWithLoad)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
