@@ -8,4 +8,4 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$(nproc)"
 cd build/bin
-exec ./zun-size simple --voltage 380 --condition dc --current 20 --temperature 45 --time 10 --period 40
+exec ./ZUN_ST

@@ -1,0 +1,85 @@
+// Renders each window of ZUN_ST in its characteristic states to PNG files in
+// the folder given as the only argument. Boxes that would pop up are recorded
+// and listed instead of shown.
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include "app/ui/forms.hpp"
+#include "app/ui/look.hpp"
+#include "app/ui/message_sink.hpp"
+#include "app/ui/tform1.hpp"
+#include "duty/ui/tform4.hpp"
+#include "help/ui/tform3.hpp"
+#include "inertia/ui/tform2.hpp"
+
+namespace {
+
+using namespace zun::ui;
+
+class Shooter {
+public:
+    explicit Shooter(QString folder) : folder_(std::move(folder)) {}
+
+    void Take(QWidget* window, const QString& name) {
+        QApplication::processEvents();
+        const QString path = QDir(folder_).filePath(name + ".png");
+        window->grab().save(path);
+        QTextStream(stdout) << path << "\n";
+    }
+
+private:
+    QString folder_;
+};
+
+void Type(QLineEdit* edit, const char* text) { edit->setText(QString::fromUtf8(text)); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+    Shooter shoot(folder);
+
+    RecordingSink messages;
+    ZunProgram program(messages);
+    TForm1& f = *program.forms().Form1;
+    program.ShowMainWindow();
+    shoot.Take(&f, "main_start");
+
+    f.ComboBox1->setCurrentIndex(1);
+    f.ComboBox4->setCurrentIndex(0);
+    f.ComboBox4Change();
+    Type(f.Edit3, "20");
+    Type(f.Edit22, "45");
+    Type(f.Edit1, "10");
+    Type(f.Edit2, "40");
+    Guarded(messages, [&] { f.SpeedButton1Click(); });
+    shoot.Take(&f, "main_simple_result");
+
+    f.CheckBox1->setChecked(true);
+    f.CheckBox1Click();
+    shoot.Take(&f, "main_simple_continuous");
+    f.CheckBox1->setChecked(false);
+    f.CheckBox1Click();
+
+    f.PageControl1->setCurrentWidget(f.TabSheet2);
+    shoot.Take(&f, "main_elevator_page1");
+    f.SpeedButton2Click();
+    shoot.Take(&f, "main_elevator_wide");
+
+    program.forms().Form2->ShowToFront(&f);
+    shoot.Take(program.forms().Form2, "form2_inertia");
+    program.forms().Form3->ShowToFront(&f);
+    shoot.Take(program.forms().Form3, "form3_curves");
+    program.forms().Form4->ShowToFront(&f);
+    shoot.Take(program.forms().Form4, "form4_profile");
+
+    for (const auto& box : messages.boxes) {
+        QTextStream(stdout) << (box.error ? "error box: " : "message box: ") << box.text << "\n";
+    }
+    return 0;
+}
