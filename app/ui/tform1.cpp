@@ -13,6 +13,7 @@
 #include "duty/ui/simple_selection_view.hpp"
 #include "duty/ui/tform4.hpp"
 #include "elevator/ui/cycle_charts.hpp"
+#include "elevator/ui/elevator_view.hpp"
 #include "help/help_texts.hpp"
 #include "help/ui/tform3.hpp"
 #include "inertia/ui/tform2.hpp"
@@ -362,7 +363,12 @@ void TForm1::SpeedButton1Click() {
     RunSimpleSelection({ComboBox1, ComboBox4, Edit3, Edit22, Edit1, Edit2, CheckBox1, Panel1, Panel2}, messages_);
 }
 
-void TForm1::SpeedButton4Click() {}
+void TForm1::SpeedButton4Click() {
+    RunElevatorCalculation({ComboBox3, ComboBox2, Edit9,   Edit21, Edit16, Edit17, Edit18, Edit19, Edit15, Edit14,
+                            Edit4,     Edit5,     Edit6,   Edit8,  Edit7,  Edit10, Edit13, Edit20, Edit11, Edit12,
+                            Panel3,    Panel4,    Panel5,  Panel6, Image2, Chart1, Chart2, Series1, Series2, Series3},
+                           messages_);
+}
 
 void TForm1::SpeedButton6Click() { messages_.Information(QString::fromUtf8(kEfficiencyHelp)); }
 void TForm1::SpeedButton7Click() { messages_.Information(QString::fromUtf8(kVfdVoltageHelp)); }

@@ -36,7 +36,7 @@ QChartView* MakeChart(QWidget* parent, const char* name, const QString& title, c
     for (QValueAxis* axis : {x, y}) {
         axis->setTitleFont(PixelFont(kArial, 11));
         axis->setLabelsFont(PixelFont(kArial, 10));
-        axis->setLabelFormat(QStringLiteral("%g"));
+        axis->setLabelFormat(QStringLiteral("%.4g"));
     }
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

@@ -71,6 +71,26 @@ int main(int argc, char** argv) {
     f.SpeedButton2Click();
     shoot.Take(&f, "main_elevator_wide");
 
+    // The worked example of the elevator page.
+    f.SpeedButton3Click();
+    f.ComboBox3->setCurrentIndex(0);
+    Type(f.Edit4, "1000");
+    Type(f.Edit5, "1200");
+    Type(f.Edit8, "60");
+    Type(f.Edit7, "0.4");
+    Type(f.Edit11, "0.05");
+    Type(f.Edit12, "30");
+    f.SpeedButton2Click();
+    f.ComboBox2->setCurrentIndex(1);
+    Type(f.Edit14, "380");
+    Type(f.Edit15, "380");
+    Type(f.Edit16, "2");
+    Type(f.Edit17, "5");
+    Type(f.Edit18, "2");
+    Type(f.Edit19, "10");
+    Guarded(messages, [&] { f.SpeedButton4Click(); });
+    shoot.Take(&f, "main_elevator_result");
+
     program.forms().Form2->ShowToFront(&f);
     shoot.Take(program.forms().Form2, "form2_inertia");
     program.forms().Form3->ShowToFront(&f);
