@@ -25,6 +25,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     int status = kExitOk;
     Streams streams{out, err};
     AddSimpleCommand(app, streams, status);
+    AddElevatorCommand(app, streams, status);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -30,6 +30,7 @@ struct Streams {
     std::ostream& err;
 };
 void AddSimpleCommand(CLI::App& app, Streams streams, int& status);
+void AddElevatorCommand(CLI::App& app, Streams streams, int& status);
 
 // Runs zun-size with its arguments (argv[0] included); returns the exit status.
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <algorithm>
 #include <sstream>
 
 #include "cli/cli_support.hpp"
@@ -126,6 +127,99 @@ TEST_F(ZunSize, UsageErrorsExitTwo) {
         const auto r = Run(args);
         EXPECT_EQ(r.status, 2) << testing::PrintToString(args) << r.out << r.err;
     }
+}
+
+class ZunSizeElevator : public ZunSize {
+protected:
+    ZunSizeElevator() {
+        std::string flat;
+        for (int k = 0; k < 24000; ++k) flat += "120\n";
+        flatTable = dir.Write("flat.txt", flat).string();
+    }
+    // The worked example; an option given in `changes` replaces its value
+    // there, other options are added.
+    std::vector<std::string> Example(std::vector<std::string> changes = {}) {
+        std::vector<std::string> a{"elevator", "--suspension", "1:1", "--max-load", "1000", "--car-weight", "1200",
+                                   "--speed", "60", "--cable-diameter", "0.4", "--inertia", "0.05",
+                                   "--reduction-ratio", "30", "--vfd-voltage", "380", "--source-voltage", "380",
+                                   "--t1", "2", "--t2", "5", "--t3", "2", "--t4", "10", "--table", flatTable};
+        for (std::size_t k = 0; k < changes.size(); ++k) {
+            const auto at = std::find(a.begin(), a.end(), changes[k]);
+            const bool hasValue = k + 1 < changes.size() && changes[k + 1].rfind("--", 0) != 0;
+            if (at != a.end() && hasValue) {
+                *(at + 1) = changes[++k];
+            } else {
+                a.push_back(changes[k]);
+                if (hasValue) a.push_back(changes[++k]);
+            }
+        }
+        return a;
+    }
+    std::string flatTable;
+};
+
+TEST_F(ZunSizeElevator, WorkedExampleAsJson) {
+    const auto r = Run(Example({"--voltage", "380", "--json"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["motor_speed_text"], "1433.1");
+    EXPECT_EQ(j["torque_text"], "3.7");
+    EXPECT_EQ(j["max_torque_text"], "5.6");
+    EXPECT_EQ(j["pattern"], "B");
+    EXPECT_EQ(j["time_index"], 62);
+    EXPECT_EQ(j["permissible_current"], 120.0);
+    EXPECT_EQ(j["equivalent_current"], 10.1);
+    EXPECT_EQ(j["selection_current"], 10.1);
+    EXPECT_EQ(j["model"], "ZUN-H01");
+    EXPECT_FALSE(j.contains("up_duty"));
+    EXPECT_FALSE(j.contains("weighting_text"));
+    ASSERT_EQ(j["segments"].size(), 6u);
+    EXPECT_EQ(j["segments"][2]["mode"], "motor");
+    EXPECT_EQ(j["segments"][3]["mode"], "generator");
+    EXPECT_NEAR(j["segments"][5]["unit_current"].get<double>(), -8.096, 0.0005);
+    EXPECT_NEAR(j["chart"]["current_axis"][0].get<double>(), -12.27, 0.005);
+    EXPECT_NEAR(j["chart"]["current_axis"][1].get<double>(), 23.29, 0.005);
+    EXPECT_NEAR(j["chart"]["speed_axis"][1].get<double>(), 1719.7, 0.05);
+    EXPECT_EQ(j["chart"]["points_per_series"], 388);
+    EXPECT_EQ(j["messages"], nlohmann::json::array());
+}
+
+TEST_F(ZunSizeElevator, MessagesAndOutcomesThatRunToTheirEnd) {
+    auto r = Run(Example({"--weighting", "0.62", "--voltage", "220", "--json"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["weighting_text"], "0.6");
+    EXPECT_EQ(j["messages"], nlohmann::json::array({"最大配重係數0.6"}));
+    EXPECT_EQ(j["model"], "ZUN-L01");
+
+    r = Run(Example({"--t1", "0.5", "--t3", "0.5", "--json"}));  // pattern A, no voltage class
+    ASSERT_EQ(r.status, 0) << r.err;
+    j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["pattern"], "A");
+    EXPECT_EQ(j["up_time_index"], 5);
+    EXPECT_TRUE(j["model"].is_null());
+
+    r = Run(Example({"--t1", "0.5", "--json"}));  // the general rule
+    j = nlohmann::json::parse(r.out);
+    EXPECT_TRUE(j["pattern"].is_null());
+
+    r = Run(Example({"--voltage", "440"}));
+    EXPECT_NE(r.out.find("Energy returned"), std::string::npos);
+    EXPECT_NE(r.out.find("ZUN-H01"), std::string::npos);
+}
+
+TEST_F(ZunSizeElevator, ErrorsAndUsage) {
+    auto r = Run(Example({"--max-load", "0"}));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Floating point division by zero.\n");
+    r = Run(Example({"--inertia", "abc"}));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "'abc' is not a valid floating point value.\n");
+    r = Run(Example({"--suspension", "3:1"}));
+    EXPECT_EQ(r.status, 2);
+    auto args = Example();
+    args.erase(args.begin() + 23, args.begin() + 25);  // without --t3
+    EXPECT_EQ(Run(args).status, 2);
 }
 
 }  // namespace
