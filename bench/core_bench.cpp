@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "duty/simple_selection.hpp"
+#include "duty/working_condition_profile.hpp"
 #include "rating/derating_table.hpp"
 
 namespace {
@@ -29,5 +30,19 @@ void SimpleSelectionWithLoad(benchmark::State& state) {
     }
 }
 BENCHMARK(SimpleSelectionWithLoad)->Unit(benchmark::kMicrosecond);
+
+// The working-condition window's evaluation: 15 steps of ordinary times, and
+// 15 steps of 1,000,000 s each (drawn from the step ends).
+void EvaluateFifteenSteps(benchmark::State& state) {
+    zun::WorkingConditionProfile steps;
+    for (int k = 0; k < 15; ++k) {
+        steps.push_back({std::to_string(10 + k) + ".5", std::to_string(state.range(0) + k)});
+    }
+    for (auto _ : state) {
+        auto s = zun::EvaluateProfile(steps);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(EvaluateFifteenSteps)->Arg(20)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

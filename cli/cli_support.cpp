@@ -26,6 +26,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     Streams streams{out, err};
     AddSimpleCommand(app, streams, status);
     AddElevatorCommand(app, streams, status);
+    AddProfileCommand(app, streams, status);
+    AddInertiaCommand(app, streams, status);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -31,6 +31,8 @@ struct Streams {
 };
 void AddSimpleCommand(CLI::App& app, Streams streams, int& status);
 void AddElevatorCommand(CLI::App& app, Streams streams, int& status);
+void AddProfileCommand(CLI::App& app, Streams streams, int& status);
+void AddInertiaCommand(CLI::App& app, Streams streams, int& status);
 
 // Runs zun-size with its arguments (argv[0] included); returns the exit status.
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

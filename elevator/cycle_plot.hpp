@@ -4,15 +4,10 @@
 #include <array>
 #include <vector>
 
+#include "common/chart_point.hpp"
 #include "elevator/elevator_model.hpp"
 
 namespace zun {
-
-struct ChartPoint {
-    double x;
-    double y;
-    bool operator==(const ChartPoint&) const = default;
-};
 
 struct CycleCharts {
     std::vector<ChartPoint> vfdCurrent;   // Series1

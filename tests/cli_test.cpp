@@ -129,6 +129,53 @@ TEST_F(ZunSize, UsageErrorsExitTwo) {
     }
 }
 
+TEST_F(ZunSize, ProfileHandsOverTheWindowsTexts) {
+    auto r = Run({"profile", "30:10", "10:20", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["working_time_text"], "16.7");
+    EXPECT_EQ(j["period_text"], "30");
+    EXPECT_EQ(j["current_text"], "30");
+    EXPECT_EQ(j["axis_max"], 39.0);
+    EXPECT_EQ(j["points"], 64);
+
+    r = Run({"profile", "--json", "--", "10.9:10", "-3:-2", "10.9:12"});  // negative cells after "--"
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["current_text"], "10");
+
+    r = Run({"profile", "30:10", "10:2.5"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "'2.5' is not a valid integer value.\n");
+    r = Run({"profile", "0.5:10", "0.5:10"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Floating point division by zero.\n");
+
+    std::vector<std::string> sixteen{"profile"};
+    for (int k = 0; k < 16; ++k) sixteen.push_back("1:1");
+    EXPECT_EQ(Run(sixteen).status, 2);
+    EXPECT_EQ(Run({"profile", "30:10"}).status, 2);
+    EXPECT_EQ(Run({"profile", "30:10", "1020"}).status, 2);
+}
+
+TEST_F(ZunSize, InertiaShowsTheValueAsOkWould) {
+    auto r = Run({"inertia", "--voltage", "220", "--motor", "75HP 885RPM"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "16\n");
+    r = Run({"inertia", "--voltage", "380", "--motor", "50HP 29405RPM", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["inertia_text"], "0.602");
+    EXPECT_EQ(static_cast<float>(j["inertia"].get<double>()), 0.602f);
+    r = Run({"inertia", "--voltage", "220", "--motor", "50HP 29405RPM"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("zun-size inertia --list 220"), std::string::npos);
+    r = Run({"inertia", "--list", "380"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 69);
+    EXPECT_EQ(Run({"inertia", "--voltage", "440", "--motor", "1HP 2800RPM"}).status, 2);
+    EXPECT_EQ(Run({"inertia"}).status, 2);
+}
+
 class ZunSizeElevator : public ZunSize {
 protected:
     ZunSizeElevator() {

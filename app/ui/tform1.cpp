@@ -7,6 +7,7 @@
 #include <QTabBar>
 
 #include "app/ui/forms.hpp"
+#include "app/ui/guarded_connect.hpp"
 #include "app/ui/look.hpp"
 #include "app/ui/message_sink.hpp"
 #include "app/ui/pictures.hpp"
@@ -281,7 +282,7 @@ void TForm1::BuildResultArea() {
 
 template <typename Sender, typename Signal>
 void TForm1::On(Sender* sender, Signal signal, void (TForm1::*handler)()) {
-    connect(sender, signal, this, [this, handler] { Guarded(messages_, [this, handler] { (this->*handler)(); }); });
+    ConnectGuarded(sender, signal, this, messages_, handler);
 }
 
 void TForm1::ConnectHandlers() {

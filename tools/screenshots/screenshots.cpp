@@ -91,12 +91,30 @@ int main(int argc, char** argv) {
     Guarded(messages, [&] { f.SpeedButton4Click(); });
     shoot.Take(&f, "main_elevator_result");
 
-    program.forms().Form2->ShowToFront(&f);
-    shoot.Take(program.forms().Form2, "form2_inertia");
+    // The inertia window after looking up "380V", "150HP 975RPM".
+    TForm2& inertia = *program.forms().Form2;
+    inertia.ShowToFront(&f);
+    shoot.Take(&inertia, "form2_inertia_start");
+    inertia.ComboBox1->setCurrentIndex(1);
+    inertia.ComboBox1Click();
+    inertia.ComboBox3->setCurrentIndex(59);
+    inertia.Button1Click();
+    shoot.Take(&inertia, "form2_inertia_lookup");
+
     program.forms().Form3->ShowToFront(&f);
     shoot.Take(program.forms().Form3, "form3_curves");
-    program.forms().Form4->ShowToFront(&f);
-    shoot.Take(program.forms().Form4, "form4_profile");
+
+    // The working-condition window after the example: 30 A for 10 s, then 10 A for 20 s.
+    TForm4& profile = *program.forms().Form4;
+    profile.ShowToFront(&f);
+    profile.DisplayedCell(1, 1)->setText("30");
+    profile.DisplayedCell(1, 2)->setText("10");
+    profile.DisplayedCell(2, 1)->setText("10");
+    profile.DisplayedCell(2, 2)->setText("20");
+    profile.SpeedButton1Click();
+    Guarded(messages, [&] { profile.SpeedButton2Click(); });
+    Guarded(messages, [&] { profile.SpeedButton3Click(); });
+    shoot.Take(&profile, "form4_profile");
 
     for (const auto& box : messages.boxes) {
         QTextStream(stdout) << (box.error ? "error box: " : "message box: ") << box.text << "\n";
