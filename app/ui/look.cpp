@@ -10,6 +10,7 @@ void InstallFontSubstitutions() {
     QFont::insertSubstitutions(kMingLiU, {QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing HK")});
     QFont::insertSubstitution(kArial, QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(kMsSansSerif, QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(kTimesNewRoman, QStringLiteral("Liberation Serif"));
 }
 
 QFont PixelFont(const QString& family, int pixels, bool bold) {

@@ -12,6 +12,7 @@ namespace zun::ui {
 inline const QString kMingLiU = QStringLiteral("新細明體");
 inline const QString kArial = QStringLiteral("Arial");
 inline const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
+inline const QString kTimesNewRoman = QStringLiteral("Times New Roman");
 
 // Registers the substitutions; call once after the application object exists.
 void InstallFontSubstitutions();
