@@ -9,6 +9,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "app/ui/chart_support.hpp"
 #include "app/ui/forms.hpp"
 #include "app/ui/guarded_connect.hpp"
 #include "app/ui/look.hpp"
@@ -29,10 +30,6 @@ QToolButton* GlyphButton(QWidget* parent, const char* name, int y, Picture pictu
     button->setIconSize(QSize(27, 27));
     button->setAutoRaise(true);
     return button;
-}
-
-QValueAxis* Axis(QChartView* view, Qt::Orientation orientation) {
-    return qobject_cast<QValueAxis*>(view->chart()->axes(orientation).first());
 }
 
 }  // namespace
@@ -149,24 +146,22 @@ void TForm4::SpeedButton3Click() {
     Series1->clear();
     const ProfileSummary s = EvaluateProfile(DisplayedSteps());
 
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(s.points.size()));
-    for (const ChartPoint& p : s.points) points.append(QPointF(p.x, p.y));
-    Series1->replace(points);
-    QValueAxis* x = Axis(Chart1, Qt::Horizontal);
-    QValueAxis* y = Axis(Chart1, Qt::Vertical);
-    if (!points.isEmpty()) {
+    SetPoints(Series1, s.points);
+    const auto& points = s.points;
+    QValueAxis* x = ValueAxis(Chart1, Qt::Horizontal);
+    QValueAxis* y = ValueAxis(Chart1, Qt::Vertical);
+    if (!points.empty()) {
         const auto [lo, hi] = std::minmax_element(points.begin(), points.end(),
-                                                  [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-        x->setRange(lo->x(), hi->x() > lo->x() ? hi->x() : lo->x() + 1);
+                                                  [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; });
+        x->setRange(lo->x, hi->x > lo->x ? hi->x : lo->x + 1);
     }
     if (s.axisMax) {
         y->setRange(0, *s.axisMax);
         currentAxisFixed_ = true;
-    } else if (!currentAxisFixed_ && !points.isEmpty()) {
+    } else if (!currentAxisFixed_ && !points.empty()) {
         const auto [lo, hi] = std::minmax_element(points.begin(), points.end(),
-                                                  [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
-        y->setRange(std::min(0.0, lo->y()), hi->y() > 0 ? hi->y() : 1);
+                                                  [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
+        y->setRange(std::min(0.0, lo->y), hi->y > 0 ? hi->y : 1);
         y->applyNiceNumbers();
     }
     if (s.failure) throw *s.failure;

@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 
+#include "app/ui/chart_support.hpp"
 #include "app/ui/message_sink.hpp"
 #include "elevator/elevator_calculation.hpp"
 
@@ -16,36 +17,24 @@ namespace {
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
-QList<QPointF> Points(const std::vector<ChartPoint>& points) {
-    QList<QPointF> list;
-    list.reserve(static_cast<qsizetype>(points.size()));
-    for (const ChartPoint& p : points) list.append(QPointF(p.x, p.y));
-    return list;
-}
-
-QValueAxis* Axis(QChartView* view, Qt::Orientation orientation) {
-    const auto axes = view->chart()->axes(orientation);
-    return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.first());
-}
-
 // The time axis follows the points; the vertical axis has its fixed range.
 void Fill(QChartView* view, std::initializer_list<std::pair<QLineSeries*, const std::vector<ChartPoint>*>> series,
           double min, double max) {
     double first = 0, last = 0;
     bool any = false;
     for (const auto& [s, points] : series) {
-        s->replace(Points(*points));
+        SetPoints(s, *points);
         if (!points->empty()) {
             first = any ? std::min(first, points->front().x) : points->front().x;
             last = any ? std::max(last, points->back().x) : points->back().x;
             any = true;
         }
     }
-    if (QValueAxis* x = Axis(view, Qt::Horizontal); x && any) {
+    if (QValueAxis* x = ValueAxis(view, Qt::Horizontal); x && any) {
         x->setRange(first, last > first ? last : first + 1);
         x->applyNiceNumbers();
     }
-    if (QValueAxis* y = Axis(view, Qt::Vertical)) y->setRange(min, max);
+    if (QValueAxis* y = ValueAxis(view, Qt::Vertical)) y->setRange(min, max);
 }
 
 }  // namespace
