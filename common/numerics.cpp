@@ -16,11 +16,14 @@ double Checked(double value) {
     return value;
 }
 
+// Magnitudes from here on round to infinity in single precision: FLT_MAX
+// plus half a unit in its last place.
+constexpr double kSingleOverflow = static_cast<double>(FLT_MAX) + 0x1p103;
+
 float Store(double value) {
     Checked(value);
-    const float stored = static_cast<float>(value);
-    if (std::isinf(stored)) throw Error(kOverflow);
-    return stored;
+    if (std::fabs(value) >= kSingleOverflow) throw Error(kOverflow);
+    return static_cast<float>(value);
 }
 
 double Div(double a, double b) {

@@ -1,6 +1,7 @@
 #include "elevator/cycle_plot.hpp"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <functional>
 
@@ -33,29 +34,31 @@ std::array<Phase, 8> Phases(float t1f, float t2f, float t3f, float t4f, float nf
 }
 
 // The first sample counter of a phase, held in single precision as the
-// sampling does, and the number of samples up to the phase's end.
+// sampling does, and the number of samples up to the phase's end. Counts
+// are kept in double precision: absurd times must not overflow them.
 struct Samples {
     double first;
-    long long count;
+    double count;
 };
 
 Samples PhaseSamples(const Phase& p) {
-    const double first = static_cast<float>(10.0 * p.start);
+    const double tenths = 10.0 * p.start;
+    const double first = std::fabs(tenths) <= FLT_MAX ? static_cast<double>(static_cast<float>(tenths)) : tenths;
     const double last = 10.0 * p.end;
     if (!(last >= first)) return {first, 0};
-    return {first, static_cast<long long>(std::floor(last - first)) + 1};
+    return {first, std::floor(last - first) + 1};
 }
 
 }  // namespace
 
 long long CycleSampleCount(float t1, float t2, float t3, float t4) {
-    long long total = 0;
+    double total = 0;
     for (const Phase& p : Phases(t1, t2, t3, t4, 0.0f)) {
-        const Samples s = PhaseSamples(p);
-        total += s.count;
-        if (total > kMaxChartPoints) return total;
+        total += PhaseSamples(p).count;
+        // Beyond the bound only "more than the bound" matters.
+        if (total > kMaxChartPoints) return kMaxChartPoints + 1;
     }
-    return total;
+    return static_cast<long long>(total);
 }
 
 CycleCharts PlotElevatorCycle(float t1, float t2, float t3, float t4, float motorSpeed,
@@ -83,7 +86,7 @@ CycleCharts PlotElevatorCycle(float t1, float t2, float t3, float t4, float moto
                 const Samples s = PhaseSamples(p);
                 if (s.count == 0) continue;
                 const double x0 = 0.1 * s.first;
-                const double x1 = 0.1 * (s.first + static_cast<double>(s.count - 1));
+                const double x1 = 0.1 * (s.first + (s.count - 1));
                 series.push_back({x0, value(p, x0)});
                 if (s.count > 1) series.push_back({x1, value(p, x1)});
             }

@@ -24,7 +24,8 @@ struct CycleCharts {
 // end points only.
 inline constexpr long long kMaxChartPoints = 100000;
 
-// Samples per series of the full 0.1 s sampling, counted without drawing.
+// Samples per series of the full 0.1 s sampling, counted without drawing;
+// any count above kMaxChartPoints is given as kMaxChartPoints + 1.
 long long CycleSampleCount(float t1, float t2, float t3, float t4);
 
 CycleCharts PlotElevatorCycle(float t1, float t2, float t3, float t4, float motorSpeed,

@@ -379,6 +379,8 @@ TEST(CyclePlot, HugeCyclesStayBounded) {
     EXPECT_NEAR(charts.vfdCurrent.back().x, 2 * 1000009.0, 1e-3);
     const auto far = PlotElevatorCycle(2, 5, 2, 1e30f, 1433, c);
     EXPECT_LE(far.unitCurrent.size(), 16u);
+    const auto farthest = PlotElevatorCycle(3e38f, 3e38f, 2, 3e38f, 1433, c);  // ten times leaves the float range
+    for (const auto& p : farthest.motorSpeed) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
 }
 
 }  // namespace

@@ -90,6 +90,9 @@ TEST(FloatingPointFaults, RaiseAtTheStepWithTheirTexts) {
     EXPECT_EQ(ErrorOf([] { Div(1e300, 1e-300); }), kOverflow);
     EXPECT_EQ(Store(1e-50), 0.0f);  // underflow passes
     EXPECT_EQ(Store(static_cast<double>(FLT_MAX)), FLT_MAX);
+    EXPECT_EQ(Store(static_cast<double>(FLT_MAX) + 0x1p102), FLT_MAX);  // rounds down to the largest float
+    EXPECT_EQ(ErrorOf([] { Store(static_cast<double>(FLT_MAX) + 0x1p103); }), kOverflow);
+    EXPECT_EQ(ErrorOf([] { Store(-3.5e38); }), kOverflow);
 }
 
 TEST(ErrorBox, AppendsFullStopAfterCharactersThatSortAfterIt) {

@@ -1,5 +1,8 @@
 #include <QChartView>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QLineSeries>
 #include <QTimer>
 
@@ -327,6 +330,59 @@ TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgramWithCodeZero) {
     Click(f().SpeedButton9);
     QTimer::singleShot(0, &f(), [this] { f().close(); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace zun::ui::test
+
+namespace zun::ui::test {
+namespace {
+
+struct SeenBox {
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+    int buttons;
+    bool modal;
+};
+
+// Shows a real box and closes it from the event loop once it is up; a
+// second timer closes any box left open, so the test cannot hang.
+SeenBox ShowAndClose(const std::function<void()>& show) {
+    SeenBox seen{};
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w)) box->done(0);
+        }
+    });
+    guard.start(3000);
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = {box->icon(), box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()),
+                box->isModal()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    show();
+    return seen;
+}
+
+TEST(MessageBoxes, InformationAndErrorBoxesAreModalWithOneOk) {
+    MessageBoxSink sink;
+    const QString title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    auto info = ShowAndClose([&] { sink.Information("電流過大，無符合機種"); });
+    EXPECT_EQ(info.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(info.title, title);
+    EXPECT_EQ(info.text, "電流過大，無符合機種");
+    EXPECT_EQ(info.buttons, 1);
+    EXPECT_TRUE(info.modal);
+    auto error = ShowAndClose([&] { Guarded(sink, [] { throw zun::Error("'x' is not a valid floating point value"); }); });
+    EXPECT_EQ(error.icon, QMessageBox::Critical);
+    EXPECT_EQ(error.title, title);
+    EXPECT_EQ(error.text, "'x' is not a valid floating point value.");
+    EXPECT_EQ(error.buttons, 1);
 }
 
 }  // namespace
