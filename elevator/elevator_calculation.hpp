@@ -12,8 +12,6 @@
 
 namespace zun {
 
-inline constexpr const char* kSuspensionMissingText = "Choose a suspension ratio (1:1 or 2:1) before calculating";
-
 // Refuses a missing suspension before anything else happens.
 void CheckSuspension(const ElevatorTexts& texts);
 

@@ -53,7 +53,7 @@ std::optional<std::string> CheckWeighting(const std::string& weightingText) {
 }
 
 ElevatorInputs ReadElevatorInputs(const ElevatorTexts& t) {
-    if (!t.suspension) throw Error("Choose a suspension ratio (1:1 or 2:1) before calculating");
+    if (!t.suspension) throw Error(kSuspensionMissingText);
     ElevatorInputs in;
     in.pfMotor = ParseSingle(t.pfMotor);
     in.pfGenerator = ParseSingle(t.pfGenerator);

@@ -19,6 +19,7 @@ inline constexpr double kUnitCurrentFactor = 1.1;
 inline constexpr double kMaxWeighting = 0.61;
 inline constexpr const char* kWeightingLimitText = "最大配重係數0.6";
 inline constexpr const char* kWeightingReplacement = "0.6";
+inline constexpr const char* kSuspensionMissingText = "Choose a suspension ratio (1:1 or 2:1) before calculating";
 
 enum class Suspension { OneToOne = 0, TwoToOne = 1 };
 
