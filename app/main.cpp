@@ -9,12 +9,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zun::ui::MessageBoxSink messages;
-    int status = 0;
     zun::ui::Guarded(messages, [&] {
         zun::ui::InstallFontSubstitutions();
         zun::ui::ZunProgram program(messages);
         program.ShowMainWindow();
         QApplication::exec();
     });
-    return status;
+    return 0;
 }

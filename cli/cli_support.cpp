@@ -1,7 +1,6 @@
 #include "cli/cli_support.hpp"
 
 #include <ostream>
-#include <sstream>
 
 #include "common/error.hpp"
 #include "common/numerics.hpp"
@@ -30,11 +29,10 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     AddInertiaCommand(app, streams, status);
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::CallForHelp&) {
         out << app.help();
         return kExitOk;
     } catch (const CLI::ParseError& e) {
-        std::ostringstream help;
         err << "zun-size: " << e.what() << "\n";
         err << "Run 'zun-size --help' for the usage.\n";
         return kExitUsage;

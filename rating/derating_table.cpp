@@ -1,9 +1,7 @@
 #include "rating/derating_table.hpp"
 
 #include <charconv>
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "common/error.hpp"
